@@ -1,0 +1,56 @@
+#include "app/OrvelViewer.h"
+
+#include "dialogs/FMXDialogService.h"
+#include "login/LoginForm.h"
+#include "monitor/OrvelForm.h"
+#include "settings/DataModuleConfig.h"
+
+#include <QApplication>
+#include <QTimer>
+
+TOrvelViewer::TOrvelViewer() = default;
+
+TOrvelViewer::~TOrvelViewer()
+{
+    delete frmOrvel;
+    delete frmLogin;
+    delete DataModuleConfig;
+}
+
+void TOrvelViewer::InitializeModules()
+{
+    nivo::TFMXDialogService::Register();
+}
+
+void TOrvelViewer::CreateObjects()
+{
+    DataModuleConfig = new TDataModuleConfig;
+    try {
+        DataModuleConfig->DataModuleCreate();
+    } catch (const std::exception &error) {
+        TApplication::HandleException(error);
+    }
+
+    frmLogin = new TfrmLogin(*DataModuleConfig);
+    m_application.AddForm(frmLogin);
+    frmOrvel = new TfrmOrvel;
+    m_application.AddForm(frmOrvel);
+
+    connect(frmLogin, &TfrmLogin::signedIn, this, &TOrvelViewer::HandOver);
+
+    m_application.SetMainForm(frmLogin);
+    frmLogin->show();
+}
+
+void TOrvelViewer::HandOver()
+{
+    frmOrvel->show();
+    m_application.SetMainForm(frmOrvel);
+    frmLogin->close();
+}
+
+int TOrvelViewer::Run()
+{
+    QTimer::singleShot(0, this, &TOrvelViewer::CreateObjects);
+    return QApplication::exec();
+}

@@ -4,6 +4,9 @@
 
 #include <QDateTime>
 #include <QLocale>
+#include <QTimeZone>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -33,14 +36,22 @@ QString FormatDisplayDateTime(const QString &AIsoText)
     if (AIsoText.isEmpty())
         return {};
 
-    QDateTime value = QDateTime::fromString(AIsoText, Qt::ISODateWithMs);
+    // A text without a written offset already means UTC: read it so, never as the machine's local
+    // time (which would move it, or refuse it inside a daylight-saving gap).
+    const qsizetype dateLength = 10;
+    const QStringView afterDate = QStringView(AIsoText).mid(qMin(dateLength, AIsoText.size()));
+    const bool hasOffset = std::any_of(afterDate.begin(), afterDate.end(),
+                                       [](QChar c) { return c == u'Z' || c == u'+' || c == u'-'; });
+    const QString utcText = hasOffset ? AIsoText : QString(AIsoText + u'Z');
+    QDateTime value = QDateTime::fromString(utcText, Qt::ISODateWithMs);
+    if (!value.isValid() && AIsoText.size() == dateLength) {
+        const QDate date = QDate::fromString(AIsoText, Qt::ISODate);
+        if (date.isValid())
+            value = QDateTime(date, QTime(0, 0), QTimeZone::utc());
+    }
     if (!value.isValid())
         throw nivo::EConvertError(u"'%1' não é uma data e hora ISO 8601 válida."_s.arg(AIsoText));
-    // A text without an offset already means UTC; only a written offset moves the value.
-    if (value.timeSpec() == Qt::LocalTime)
-        value.setTimeSpec(Qt::UTC);
-    else
-        value = value.toUTC();
+    value = value.toUTC();
 
     const QLocale locale;
     const QString date = locale.toString(value.date(), QLocale::ShortFormat);

@@ -42,7 +42,7 @@ void PaintPicture(QPainter *painter, const StatusImages::Picture &picture, const
 {
     if (picture.resource.isEmpty())
         return;
-    const QSize size = picture.size.scaled(area.size(), Qt::KeepAspectRatio).boundedTo(picture.size);
+    const QSize size = FitWithin(picture.size, area.size());
     const QRect target(QPoint(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2),
                        size);
     painter->drawPixmap(target, SvgPixmap(picture.resource, size, painter->device()->devicePixelRatioF()));

@@ -59,7 +59,7 @@ void TStatusFilterItem::paintEvent(QPaintEvent *)
 
     const StatusImages::Picture glyph = StatusImages::Status(m_imageIndex);
     if (!glyph.resource.isEmpty()) {
-        const QSize size = glyph.size.scaled(GlyphSize, Qt::KeepAspectRatio);
+        const QSize size = FitWithin(glyph.size, GlyphSize);
         const QRect area = GlyphRect();
         const QRect target(area.topLeft() + QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2),
                            size);

@@ -25,3 +25,11 @@ QPixmap SvgPixmap(const QString &resource, QSize logicalSize, qreal devicePixelR
     QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
+
+QSize FitWithin(QSize natural, QSize area)
+{
+    if (natural.isEmpty())
+        return natural;
+    const qreal factor = qMin(1.0, qMin(qreal(area.width()) / natural.width(), qreal(area.height()) / natural.height()));
+    return (QSizeF(natural) * factor).toSize();
+}

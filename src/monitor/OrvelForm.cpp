@@ -18,6 +18,9 @@
 #include <QFile>
 #include <QPointer>
 #include <QShowEvent>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -172,9 +175,12 @@ void TfrmOrvel::LoadSendMessages()
 
 void TfrmOrvel::MessageListLoaded(quint64 generation, TMessageListOutcome outcome)
 {
-    if (generation != m_listGeneration)
+    // Freeing a large reply, payloads and all, takes tens of milliseconds: the pool does it.
+    if (generation != m_listGeneration) {
+        (void)QtConcurrent::run([superseded = std::move(outcome)] {});
         return;
-    memTableDataMessages = std::move(outcome.table);
+    }
+    (void)QtConcurrent::run([previous = std::exchange(memTableDataMessages, std::move(outcome.table))] {});
     m_rows->SetRows(std::move(outcome.rows));
     EndListLoad();
     if (outcome.failure == TMessageListOutcome::NoRecords)

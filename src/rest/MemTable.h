@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QList>
 #include <QString>
+
+class QJsonValue;
 
 namespace nivo {
 
@@ -40,9 +43,16 @@ private:
 // An in-memory table of text fields, filled from one reply at a time (ExecuteRESTRequestToDataSet).
 // It either declares its fields (name, width), which it keeps for good, or takes from each reply one
 // 255-wide field per member name. It is open (fields and zero or more rows) or not open, and has a
-// current row. Field names are looked up without regard to letter case; a value longer than its
-// field's width is cut to the width. Not thread-safe: one thread fills and reads a table at a time;
-// it is a value type, so a worker may fill its own and hand it over.
+// current row. Field names are looked up without regard to letter case.
+//
+// A value reads as text: a JSON string as its text, a number or a nested object or array as its
+// compact JSON text, true/false as their words; null or a missing member is NULL, read as an empty
+// text. A text longer than its field's width is cut to the width.
+//
+// The rows stay in the parsed reply, which the table shares, with the place of each field's member
+// resolved once per load; texts are made when they are read. So loading costs little beyond parsing,
+// however large the payloads. Not thread-safe: one thread at a time fills and reads a table; it is a
+// value type, so a worker may fill its own and hand it over.
 class TMemTable final
 {
 public:
@@ -61,19 +71,20 @@ public:
     // Not open and no rows; declared fields stay.
     void Close();
 
-    // Replace the content and open the table on its first row. ACells holds the rows one after the
-    // other, one text per field in the order of Fields(); a null text is NULL. A table without
-    // declared fields takes AReplyFields first; a table with declared fields refuses them
-    // (EArgumentError). Either raises EArgumentError when ACells does not fill whole rows.
-    void LoadRows(QList<QString> ACells);
-    void LoadRows(QList<TFieldDef> AReplyFields, QList<QString> ACells);
+    // Replaces the content with the rows of a reply value and opens the table on its first row: an
+    // array gives one row per element, in order (an element that is not an object gives a row of
+    // NULLs), an object gives one row, anything else none. Declared fields take the member of the same
+    // name (letter case ignored) and drop the others. A table without declared fields takes one field
+    // per member name (row by row, each row's names in the parser's order, which sorts them) and stays
+    // not open when the rows have no member at all.
+    void LoadJSON(const QJsonValue &ARows);
 
-    int RecordCount() const { return m_recordCount; }
-    bool IsEmpty() const { return m_recordCount == 0; }
+    int RecordCount() const { return int(m_rows.size()); }
+    bool IsEmpty() const { return m_rows.isEmpty(); }
     void First() { m_current = 0; }
     void Next();
     // Past the last row (at once on an empty table).
-    bool Eof() const { return m_current >= m_recordCount; }
+    bool Eof() const { return m_current >= m_rows.size(); }
 
     // Index in Fields(), or -1.
     int FindField(const QString &AFieldName) const;
@@ -82,21 +93,22 @@ public:
     QString FieldAsString(const QString &AFieldName) const { return FieldByName(AFieldName).AsString(); }
 
     // Makes current the first row whose field holds exactly AValue (or equal but for letter case);
-    // false, and the current row unchanged, when there is none. Raises EDatabaseError for a field that
-    // the table does not have.
+    // false, and the current row unchanged, when there is none. NULL matches nothing. Raises
+    // EDatabaseError for a field that the table does not have.
     bool Locate(const QString &AFieldName, const QString &AValue, Qt::CaseSensitivity ACase = Qt::CaseSensitive);
 
 private:
     friend class TField;
-    const QString *CurrentCell(int AField) const;
-    void Fill(QList<QString> ACells);
+    qsizetype MemberAt(qsizetype ARow, int AField) const;
+    QString TextAt(qsizetype ARow, int AField) const;
 
     bool m_hasDeclaredFields = false;
     bool m_active = false;
     QList<TFieldDef> m_fields;
-    QList<QString> m_cells;
-    int m_recordCount = 0;
-    int m_current = 0;
+    QList<QJsonObject> m_rows;
+    // For each row and field, row after row: where the field's member sits in the row object, or -1.
+    QList<qint32> m_members;
+    qsizetype m_current = 0;
 };
 
 } // namespace nivo

@@ -6,6 +6,7 @@
 #include "rest/RESTRequestError.h"
 #include "rest/RESTTimeouts.h"
 
+#include <QJsonObject>
 #include <QTcpServer>
 #include <QTest>
 #include <QtConcurrent>
@@ -32,13 +33,8 @@ HttpReply Reply(int status, const QByteArray &contentType, const QByteArray &bod
 // A table that holds an earlier reply, so that a load that leaves it alone shows.
 TMemTable FilledTable(bool declared)
 {
-    if (declared) {
-        TMemTable table({{u"value"_s, 8000}, {u"a"_s, 255}});
-        table.LoadRows({u"antigo"_s, u"antigo"_s});
-        return table;
-    }
-    TMemTable table;
-    table.LoadRows({{u"old"_s, 255}}, {u"antigo"_s});
+    TMemTable table = declared ? TMemTable({{u"value"_s, 8000}, {u"a"_s, 255}}) : TMemTable();
+    table.LoadJSON(QJsonObject{{u"value"_s, u"antigo"_s}});
     return table;
 }
 } // namespace

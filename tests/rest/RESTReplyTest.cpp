@@ -25,7 +25,7 @@ HttpReply Reply(int status, const QByteArray &contentType, const QByteArray &bod
     HttpReply reply;
     reply.status = status;
     if (!contentType.isEmpty())
-        reply.headers.append(std::pair("Content-Type"_ba, contentType));
+        reply.headers.append(std::pair("content-type"_ba, contentType));
     reply.body = body;
     return reply;
 }

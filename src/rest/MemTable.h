@@ -19,7 +19,8 @@ struct TFieldDef
 
 class TMemTable;
 
-// One field of a table's current row, for reading. Valid while the table is neither reloaded nor gone.
+// One field of a table, for reading; each call reads the table's current row at that moment. Valid
+// until the table is loaded again, closed or gone.
 class TField final
 {
 public:

@@ -22,9 +22,9 @@ bool isStructural(QChar c)
 qsizetype pastString(QStringView text, qsizetype quote)
 {
     qsizetype i = quote + 1;
-    while (text[i] != u'"')
+    while (i < text.size() && text[i] != u'"')
         i += text[i] == u'\\' ? 2 : 1;
-    return i + 1;
+    return qMin(i + 1, text.size());
 }
 
 qsizetype skipBlanks(QStringView text, qsizetype i)

@@ -34,15 +34,16 @@ bool isWellFormed(const QString &text)
     return !reader.hasError();
 }
 
-// Index just past `close`, searched from `from`.
+// Index just past `close`, searched from `from`; the end of the text if it is not there.
 qsizetype pastNext(QStringView text, qsizetype from, QStringView close)
 {
-    return text.indexOf(close, from) + close.size();
+    const qsizetype at = text.indexOf(close, from);
+    return at < 0 ? text.size() : at + close.size();
 }
 
 qsizetype pastQuoted(QStringView text, qsizetype quote)
 {
-    return text.indexOf(text[quote], quote + 1) + 1;
+    return pastNext(text, quote + 1, text.sliced(quote, 1));
 }
 
 // A document type declaration ends at the first '>' outside its internal subset, quoted literals,
@@ -74,9 +75,9 @@ qsizetype pastDoctype(QStringView text, qsizetype from)
 qsizetype pastTag(QStringView text, qsizetype from)
 {
     qsizetype i = from + 1;
-    while (text[i] != u'>')
+    while (i < text.size() && text[i] != u'>')
         i = (text[i] == u'"' || text[i] == u'\'') ? pastQuoted(text, i) : i + 1;
-    return i + 1;
+    return qMin(i + 1, text.size());
 }
 
 // Splits text already known to be well-formed into its pieces of markup and character data.

@@ -11,6 +11,7 @@
 PullToRefresh::PullToRefresh(QAbstractItemView *list, QWidget *pullArea, RotatedSvgIcon *icon)
     : QObject(list)
     , m_list(list)
+    , m_viewport(list->viewport())
     , m_pullArea(pullArea)
     , m_icon(icon)
 {
@@ -19,7 +20,7 @@ PullToRefresh::PullToRefresh(QAbstractItemView *list, QWidget *pullArea, Rotated
     FloatAnimation1.setEndValue(0.0);
     connect(&FloatAnimation1, &QVariantAnimation::valueChanged, this, &PullToRefresh::FloatAnimation1Process);
     connect(&FloatAnimation1, &QAbstractAnimation::finished, this, &PullToRefresh::FloatAnimation1Finish);
-    list->viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
     setPullHeight(0);
 }
 
@@ -41,7 +42,8 @@ bool PullToRefresh::isSpringingBack() const
 
 bool PullToRefresh::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_list->viewport())
+    // Compared by address only: the viewport also sends events while the list is being destroyed.
+    if (watched != m_viewport)
         return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
@@ -118,7 +120,7 @@ bool PullToRefresh::mayStartPull() const
     if (!model || model->rowCount(m_list->rootIndex()) == 0)
         return true;
     const QRect firstRow = m_list->visualRect(model->index(0, 0, m_list->rootIndex()));
-    return !firstRow.isEmpty() && m_list->viewport()->rect().contains(firstRow);
+    return !firstRow.isEmpty() && m_viewport->rect().contains(firstRow);
 }
 
 void PullToRefresh::setPullHeight(int height)

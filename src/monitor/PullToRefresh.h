@@ -24,7 +24,8 @@ public:
     static constexpr qreal DegreesPerUnit = 2;
     static constexpr qreal DegreesPerSpringBackStep = 5;
 
-    // Watches the list's pointer events and sets the height of `pullArea`; becomes a child of `list`.
+    // Watches the pointer events of the list's viewport (the one it has now) and sets the height of
+    // `pullArea`; becomes a child of `list`.
     PullToRefresh(QAbstractItemView *list, QWidget *pullArea, RotatedSvgIcon *icon);
 
     // Back to idle at once, without a reload: area closed, icon straight, nothing armed.
@@ -53,6 +54,7 @@ private:
     void setIconAngle(qreal degrees);
 
     QAbstractItemView *const m_list; // the parent
+    QWidget *const m_viewport;
     QPointer<QWidget> m_pullArea;
     QPointer<RotatedSvgIcon> m_icon;
     QVariantAnimation FloatAnimation1;

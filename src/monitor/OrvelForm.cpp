@@ -9,13 +9,22 @@
 #include "monitor/MessageFilterProxy.h"
 #include "monitor/MessageListLoad.h"
 #include "monitor/MessageListModel.h"
+#include "monitor/MessageResend.h"
 #include "monitor/MessageRowDelegate.h"
+#include "monitor/PullToRefresh.h"
+#include "format/PayloadFormatter.h"
 #include "rest/BaseUrl.h"
 #include "rest/KeyAuthentication.h"
 #include "rest/MonitorApi.h"
 #include "widgets/BusyIndicator.h"
+#include "widgets/FlowLayout.h"
 
 #include <QFile>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QShowEvent>
 #include <QtConcurrent/QtConcurrentRun>
@@ -26,12 +35,23 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+const QString PendingMessageText = u"Mensagem está pendente de processamento e ainda não foi enviada."_s;
+const QString SessionExpiredText = u"Sessão expirada. Efetue nova conexão."_s;
+
 QString LoadStyleSheet()
 {
-    QFile file(u":/styles/orvel.qss"_s);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll());
+    QString sheet;
+    for (const QString &name : {u":/styles/orvel.qss"_s, u":/styles/orvel-pages.qss"_s}) {
+        QFile file(name);
+        if (file.open(QIODevice::ReadOnly))
+            sheet += QString::fromUtf8(file.readAll()) + u'\n';
+    }
+    return sheet;
+}
+
+bool IsBackKey(const QKeyEvent *event)
+{
+    return event->key() == Qt::Key_Back || event->key() == Qt::Key_Escape;
 }
 
 } // namespace
@@ -69,6 +89,25 @@ TfrmOrvel::TfrmOrvel(QWidget *parent)
     connect(ui->btnAplicarFiltros, &QPushButton::clicked, this, &TfrmOrvel::btnAplicarFiltrosClick);
     connect(ui->btnSearchVisible, &QToolButton::clicked, this, &TfrmOrvel::btnSearchVisibleClick);
     connect(ui->SearchBox1, &QLineEdit::textChanged, m_search, &TMessageFilterProxy::SetSearchText);
+
+    m_pull = new PullToRefresh(ui->ListBox1, ui->LayoutPullToRefresh, ui->imgRefresh);
+    connect(m_pull, &PullToRefresh::refreshRequested, this, &TfrmOrvel::DoOnPullRefresh);
+    connect(ui->ListBox1, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex &index) { ListBox1ItemClick(ui->ListBox1, index); });
+
+    auto *flow = new FlowLayout(ui->FlowLayout1);
+    flow->setContentsMargins(10, 10, 10, 10);
+    flow->setSpacing(10);
+    for (QWidget *block : {ui->LayoutEndPoint, ui->LayoutCodigoResposta, ui->LayoutChaveEnvio, ui->LayoutNomeChave,
+                           ui->LayoutDatas})
+        flow->addWidget(block);
+    connect(ui->btnVoltarTab2, &QToolButton::clicked, this, &TfrmOrvel::btnVoltarTab2Click);
+    connect(ui->btnReenviarMensagem, &QPushButton::clicked, this, &TfrmOrvel::btnReenviarMensagemClick);
+    connect(ui->ListBoxItem3, &QAbstractButton::clicked, this, &TfrmOrvel::ListBoxItem3Click);
+    connect(ui->ListBoxItem6, &QAbstractButton::clicked, this, &TfrmOrvel::ListBoxItem6Click);
+
+    ui->Memo1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    connect(ui->Button2, &QToolButton::clicked, this, &TfrmOrvel::Button2Click);
 }
 
 TfrmOrvel::~TfrmOrvel() = default;
@@ -85,7 +124,7 @@ void TfrmOrvel::FormShow()
 {
     ui->DateEdit1->setDate(QDate::currentDate().addDays(-5));
     ui->TabControl1->setCurrentWidget(ui->TabItem1);
-    ui->LayoutPullToRefresh->setFixedHeight(0);
+    m_pull->reset();
     LoadExternalApplications();
 }
 
@@ -253,4 +292,193 @@ bool TfrmOrvel::IsAniIndicatorVisible() const
 QString TfrmOrvel::SelectedMessageKey() const
 {
     return ui->ListBox1->currentIndex().data(TMessageListModel::MessageKeyRole).toString();
+}
+
+void TfrmOrvel::ListBox1ItemClick(QObject *, const QModelIndex &Item)
+{
+    if (!LocateMessage(memTableDataMessages, Item.data(TMessageListModel::MessageKeyRole).toString())) {
+        ShowWarning(PendingMessageText);
+        return;
+    }
+    try {
+        // Read whole before anything on the screen changes: a bad date leaves the list as it was.
+        TMessageDetails details = ReadMessageDetails(memTableDataMessages);
+        ShowDetails(details);
+        m_details = std::move(details);
+        SlideTo(ui->TabItem2);
+    } catch (const std::exception &error) {
+        TApplication::HandleException(error);
+    }
+}
+
+void TfrmOrvel::ShowDetails(const TMessageDetails &details)
+{
+    ui->txtCodigoResposta->setText(details.responseCode);
+    ui->txtEnviadaEm->setText(details.sentAt);
+    ui->txtRespondidaEm->setText(details.respondedAt);
+    ui->txtChaveEnvio->setText(details.key);
+    ui->txtNomeChave->setText(details.keyName);
+    ui->txtEndPoint->setText(details.endPoint);
+    // A word longer than its block (an address, typically) cannot wrap; the whole value stays at hand.
+    for (QLabel *wrapped : {ui->txtEndPoint, ui->txtChaveEnvio, ui->txtNomeChave})
+        wrapped->setToolTip(wrapped->text());
+}
+
+void TfrmOrvel::ListBoxItem3Click()
+{
+    SlideTo(ui->TabItem3);
+    FormatMessageToMemo(ui->Memo1, m_details.sentPayload);
+}
+
+void TfrmOrvel::ListBoxItem6Click()
+{
+    SlideTo(ui->TabItem3);
+    FormatMessageToMemo(ui->Memo1, m_details.responsePayload);
+}
+
+void TfrmOrvel::FormatMessageToMemo(QPlainTextEdit *AMemoComponent, const QString &AMessageText)
+{
+    AMemoComponent->setPlainText(nivo::FormatPayload(AMessageText));
+}
+
+void TfrmOrvel::btnVoltarTab2Click()
+{
+    SlideTo(ui->TabItem1);
+    ui->ListBox1->selectionModel()->clear();
+}
+
+void TfrmOrvel::Button2Click()
+{
+    SlideTo(ui->TabItem2);
+    ui->Memo1->clear();
+}
+
+void TfrmOrvel::SlideTo(QWidget *page)
+{
+    ui->TabControl1->slideToIndex(ui->TabControl1->indexOf(page));
+}
+
+void TfrmOrvel::btnReenviarMensagemClick()
+{
+    const QPointer<TfrmOrvel> form(this);
+    try {
+        nivo::TDialogService::MessageDialog(u"Deseja realmente reenviar a mensagem?"_s, nivo::mtConfirmation,
+                                            {nivo::mbYes, nivo::mbNo}, nivo::mbNo, 0,
+                                            [form](nivo::TModalResult result) {
+                                                if (result == nivo::mrYes && form)
+                                                    form->StartResend();
+                                            });
+    } catch (const std::exception &error) {
+        TApplication::HandleException(error);
+    }
+}
+
+void TfrmOrvel::StartResend()
+{
+    // The message whose details are shown, even if a list load has since replaced the rows.
+    const QString messageKey = m_details.messageKey;
+    ShowAniIndicator();
+    ui->btnReenviarMensagem->setEnabled(false);
+
+    const QString endPoint = nivo::GetBaseUrl() + nivo::lMESSAGES_END_POINT;
+    const QString key = nivo::KeyAuthentication();
+    RunInBackground(
+        this, [endPoint, key, messageKey] { return RunMessageResend(endPoint, key, messageKey); },
+        [this](TMessageResendOutcome outcome) { MessageResendDone(std::move(outcome)); });
+}
+
+void TfrmOrvel::MessageResendDone(TMessageResendOutcome outcome)
+{
+    memTableResendMessage = std::move(outcome.memTableResendMessage);
+    ui->btnReenviarMensagem->setEnabled(true);
+    HideAniIndicator();
+
+    const QPointer<TfrmOrvel> form(this);
+    try {
+        switch (outcome.verdict) {
+        case TMessageResendOutcome::Resent:
+            nivo::TDialogService::MessageDialog(outcome.detailedMessage, nivo::mtInformation, {nivo::mbOK},
+                                                nivo::mbOK, 0, [form](nivo::TModalResult result) {
+                                                    if (result != nivo::mrOk || !form)
+                                                        return;
+                                                    form->SlideTo(form->ui->TabItem1);
+                                                    form->btnAplicarFiltrosClick();
+                                                });
+            break;
+        case TMessageResendOutcome::Refused:
+            nivo::TDialogService::MessageDialog(outcome.detailedMessage, nivo::mtError, {nivo::mbOK}, nivo::mbOK, 0);
+            break;
+        case TMessageResendOutcome::SessionExpired:
+            ShowWarning(SessionExpiredText);
+            break;
+        case TMessageResendOutcome::Nothing:
+            break;
+        }
+    } catch (const std::exception &error) {
+        TApplication::HandleException(error);
+    }
+}
+
+void TfrmOrvel::DoOnPullRefresh()
+{
+    btnAplicarFiltrosClick();
+}
+
+void TfrmOrvel::keyPressEvent(QKeyEvent *event)
+{
+    if (IsBackKey(event) && !event->isAutoRepeat()) {
+        m_backKeyDown = true;
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TfrmOrvel::keyReleaseEvent(QKeyEvent *event)
+{
+    if (FormKeyUp(event))
+        event->accept();
+    else
+        QWidget::keyReleaseEvent(event);
+}
+
+bool TfrmOrvel::FormKeyUp(QKeyEvent *event)
+{
+    if (!IsBackKey(event) || event->isAutoRepeat() || !std::exchange(m_backKeyDown, false))
+        return false;
+
+    QInputMethod *keyboard = QGuiApplication::inputMethod();
+    if (keyboard->isVisible()) {
+        keyboard->hide();
+        return true;
+    }
+    if (ui->MultiView1->IsOpen()) {
+        ui->MultiView1->Close();
+        return true;
+    }
+
+    QWidget *page = ui->TabControl1->currentWidget();
+    if (page == ui->TabItem1) {
+        if (!ui->SearchBox1->isHidden()) {
+            ui->SearchBox1->clear();
+            btnSearchVisibleClick();
+            return true;
+        }
+        const QPointer<TfrmOrvel> form(this);
+        try {
+            nivo::TDialogService::MessageDialog(u"Deseja realmente fechar o aplicativo?"_s, nivo::mtConfirmation,
+                                                {nivo::mbYes, nivo::mbNo}, nivo::mbNo, 0,
+                                                [form](nivo::TModalResult result) {
+                                                    if (result == nivo::mrYes && form)
+                                                        form->close();
+                                                });
+        } catch (const std::exception &error) {
+            TApplication::HandleException(error);
+        }
+    } else if (page == ui->TabItem2) {
+        btnVoltarTab2Click();
+    } else {
+        SlideTo(ui->TabItem2);
+    }
+    return true;
 }

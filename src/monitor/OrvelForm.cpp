@@ -108,6 +108,12 @@ TfrmOrvel::TfrmOrvel(QWidget *parent)
 
     ui->Memo1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     connect(ui->Button2, &QToolButton::clicked, this, &TfrmOrvel::Button2Click);
+
+    // The form sees every key before the control that has the focus: a line edit, for one, keeps
+    // the release of Esc to itself.
+    installEventFilter(this);
+    for (QWidget *child : findChildren<QWidget *>())
+        child->installEventFilter(this);
 }
 
 TfrmOrvel::~TfrmOrvel() = default;
@@ -424,22 +430,22 @@ void TfrmOrvel::DoOnPullRefresh()
     btnAplicarFiltrosClick();
 }
 
-void TfrmOrvel::keyPressEvent(QKeyEvent *event)
+bool TfrmOrvel::eventFilter(QObject *watched, QEvent *event)
 {
-    if (IsBackKey(event) && !event->isAutoRepeat()) {
-        m_backKeyDown = true;
-        event->accept();
-        return;
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease)
+        return QWidget::eventFilter(watched, event);
+    // Pop-ups (calendar, selector list) keep their keys.
+    const auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || widget->window() != this)
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (type == QEvent::KeyPress) {
+        if (IsBackKey(key) && !key->isAutoRepeat())
+            m_backKeyDown = true;
+        return false;
     }
-    QWidget::keyPressEvent(event);
-}
-
-void TfrmOrvel::keyReleaseEvent(QKeyEvent *event)
-{
-    if (FormKeyUp(event))
-        event->accept();
-    else
-        QWidget::keyReleaseEvent(event);
+    return FormKeyUp(key);
 }
 
 bool TfrmOrvel::FormKeyUp(QKeyEvent *event)

@@ -77,8 +77,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void keyReleaseEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void ExternalApplicationsLoaded(quint64 generation, TExternalApplicationsOutcome outcome);

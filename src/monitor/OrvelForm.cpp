@@ -325,9 +325,6 @@ void TfrmOrvel::ShowDetails(const TMessageDetails &details)
     ui->txtChaveEnvio->setText(details.key);
     ui->txtNomeChave->setText(details.keyName);
     ui->txtEndPoint->setText(details.endPoint);
-    // A word longer than its block (an address, typically) cannot wrap; the whole value stays at hand.
-    for (QLabel *wrapped : {ui->txtEndPoint, ui->txtChaveEnvio, ui->txtNomeChave})
-        wrapped->setToolTip(wrapped->text());
 }
 
 void TfrmOrvel::ListBoxItem3Click()

@@ -93,7 +93,7 @@ public:
     QListView *list() { return find<QListView>("ListBox1"); }
     SlidingStackedWidget *pages() { return find<SlidingStackedWidget>("TabControl1"); }
     QString page() { return pages()->currentWidget()->objectName(); }
-    QString text(const char *label) { return find<QLabel>(label)->text(); }
+    QString text(const char *name) { return find<QWidget>(name)->property("text").toString(); }
     QPlainTextEdit *memo() { return find<QPlainTextEdit>("Memo1"); }
     BusyIndicator *indicator() { return find<BusyIndicator>("AniIndicator2"); }
     QPushButton *resendButton() { return find<QPushButton>("btnReenviarMensagem"); }

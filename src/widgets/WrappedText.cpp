@@ -25,7 +25,8 @@ void WrappedText::setText(const QString &text)
 
 QSize WrappedText::sizeHint() const
 {
-    const int width = fontMetrics().horizontalAdvance(m_text);
+    // Rounded up: at its rounded-down advance the text would just not fit on one line.
+    const int width = int(std::ceil(QFontMetricsF(font()).horizontalAdvance(m_text)));
     return {width, layOut(width > 0 ? width : 1)};
 }
 

@@ -10,12 +10,12 @@
 #include "settings/DataModuleConfig.h"
 #include "settings/NivoRC4.h"
 #include "widgets/BusyIndicator.h"
+#include "widgets/StyleSheet.h"
 #include "widgets/SvgImage.h"
 
 #include "ui_LoginForm.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFutureWatcher>
 #include <QInputMethod>
 #include <QKeyEvent>
@@ -43,14 +43,6 @@ const QString CredentialsMissingText = u"Informe o usuário e a senha para efetu
 const QString RefusedTextPrefix = u"Falha na autenticação. Mensagem: "_s;
 const QString SignInFailedText = u"Falha na autenticação. Acesso não autorizado."_s;
 const QString CloseQuestionText = u"Deseja realmente fechar o aplicativo?"_s;
-
-QString loginStyleSheet()
-{
-    QFile file(u":/styles/orvel.qss"_s);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll());
-}
 
 // The user and lock pictures sit inside their fields, at the left; the text stays centred.
 void addLeadingIcon(QLineEdit *edit, const QString &name, const QString &source)
@@ -94,7 +86,7 @@ TfrmLogin::TfrmLogin(TDataModuleConfig &config, QWidget *parent)
     setObjectName(u"frmLogin"_s);
     ui->setupUi(this);
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(loginStyleSheet());
+    setStyleSheet(OrvelStyleSheet());
 
     addLeadingIcon(ui->UsernameEdit, u"UserImage"_s, u":/icons/user.svg"_s);
     addLeadingIcon(ui->PasswordEdit, u"LockImage"_s, u":/icons/lock.svg"_s);

@@ -18,8 +18,8 @@
 #include "rest/MonitorApi.h"
 #include "widgets/BusyIndicator.h"
 #include "widgets/FlowLayout.h"
+#include "widgets/StyleSheet.h"
 
-#include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QInputMethod>
@@ -38,17 +38,6 @@ namespace {
 const QString PendingMessageText = u"Mensagem está pendente de processamento e ainda não foi enviada."_s;
 const QString SessionExpiredText = u"Sessão expirada. Efetue nova conexão."_s;
 
-QString LoadStyleSheet()
-{
-    QString sheet;
-    for (const QString &name : {u":/styles/orvel.qss"_s, u":/styles/orvel-pages.qss"_s}) {
-        QFile file(name);
-        if (file.open(QIODevice::ReadOnly))
-            sheet += QString::fromUtf8(file.readAll()) + u'\n';
-    }
-    return sheet;
-}
-
 bool IsBackKey(const QKeyEvent *event)
 {
     return event->key() == Qt::Key_Back || event->key() == Qt::Key_Escape;
@@ -61,7 +50,7 @@ TfrmOrvel::TfrmOrvel(QWidget *parent)
     , ui(std::make_unique<Ui::TfrmOrvel>())
 {
     ui->setupUi(this);
-    setStyleSheet(LoadStyleSheet());
+    setStyleSheet(OrvelStyleSheet());
     resize(1024, 700);
     setWindowState(Qt::WindowMaximized);
 

@@ -3,15 +3,21 @@
 #include "dialogs/FMXDialogService.h"
 #include "login/LoginForm.h"
 #include "monitor/OrvelForm.h"
+#include "rest/RequestShutdown.h"
 #include "settings/DataModuleConfig.h"
 
 #include <QApplication>
 #include <QTimer>
 
-TOrvelViewer::TOrvelViewer() = default;
+TOrvelViewer::TOrvelViewer()
+{
+    nivo::AllowRequests();
+}
 
 TOrvelViewer::~TOrvelViewer()
 {
+    // The pool's workers are waited for when the process ends; none may be left waiting on the service.
+    nivo::AbortRequests();
     delete frmOrvel;
     delete frmLogin;
     delete DataModuleConfig;

@@ -6,6 +6,7 @@
 #include "rest/PercentEncoding.h"
 #include "rest/RESTRequestError.h"
 #include "rest/RESTTimeouts.h"
+#include "rest/RequestShutdown.h"
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>
@@ -122,6 +123,8 @@ void ExecuteRESTRequestToDataSet(const QString &AEndPoint, TRESTRequestMethod AM
         request.setRawHeader(PercentEncodeHeader(header.name), PercentEncodeHeader(header.value));
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
 
+    if (TRequestShutdown::Refused())
+        throw ERESTRequestError(u"O programa está sendo encerrado."_s);
     QNetworkAccessManager manager;
     QNetworkReply *reply = Send(manager, request, AMethodHttp, body);
 
@@ -143,6 +146,16 @@ void ExecuteRESTRequestToDataSet(const QString &AEndPoint, TRESTRequestMethod AM
         reply->abort();
     });
 
+    bool shutDown = false;
+    const auto abortForShutdown = [reply, &shutDown] {
+        shutDown = true;
+        reply->abort();
+    };
+    QObject::connect(&TRequestShutdown::Instance(), &TRequestShutdown::abortRequested, reply, abortForShutdown);
+    // Asked for between the call and the connection above.
+    if (TRequestShutdown::Refused())
+        abortForShutdown();
+
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     watchdog.start(timeouts.connect);
@@ -150,6 +163,8 @@ void ExecuteRESTRequestToDataSet(const QString &AEndPoint, TRESTRequestMethod AM
         loop.exec();
     watchdog.stop();
 
+    if (shutDown)
+        throw ERESTRequestError(u"O programa está sendo encerrado."_s);
     if (timedOut)
         throw ERESTRequestError(u"O serviço não respondeu a tempo."_s);
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);

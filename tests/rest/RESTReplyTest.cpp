@@ -5,6 +5,7 @@
 #include "rest/RESTRequest.h"
 #include "rest/RESTRequestError.h"
 #include "rest/RESTTimeouts.h"
+#include "rest/RequestShutdown.h"
 
 #include <QJsonObject>
 #include <QTcpServer>
@@ -209,6 +210,37 @@ private slots:
                                  return table.FieldAsString(u"eea_name"_s);
                              }).result();
         QCOMPARE(name, u"Alfa"_s);
+    }
+
+    // At exit a request waiting on a slow service ends at once, and none starts until requests are
+    // allowed again.
+    void abortRequests_endsWaitingRequest_andRefusesNewOnes()
+    {
+        LoopbackService service;
+        HttpReply slow = HttpReply::json(200, R"({"items": [{"v": "tarde"}]})");
+        slow.delay = 5s;
+        service.enqueue(slow);
+        service.enqueue(HttpReply::json(200, R"({"items": [{"v": "depois"}]})"));
+        const QString endPoint = service.url(u"/api/nivo/x"_s);
+        const auto load = [endPoint] {
+            TMemTable table;
+            try {
+                ExecuteRESTRequestToDataSet(endPoint, rmGET, u"k"_s, nullptr, u"items"_s, table, QString());
+            } catch (const ERESTRequestError &) {
+                return u"erro"_s;
+            }
+            return table.FieldAsString(u"v"_s);
+        };
+
+        QFuture<QString> waiting = QtConcurrent::run(load);
+        QTRY_COMPARE(service.requests().size(), 1);
+        AbortRequests();
+        QCOMPARE(waiting.result(), u"erro"_s);
+        QCOMPARE(QtConcurrent::run(load).result(), u"erro"_s);
+        QCOMPARE(service.requests().size(), 1);
+
+        AllowRequests();
+        QCOMPARE(QtConcurrent::run(load).result(), u"depois"_s);
     }
 };
 

@@ -49,13 +49,13 @@ nivo::TMessagesFilter BenchService::messagesFilter(int count)
     return filter;
 }
 
-QString BenchService::messagesUrl(int count) const
+QString BenchService::messagesUrl(quint16 port, int count)
 {
     QByteArray query;
     for (const nivo::TRequestParameter &param : nivo::MessagesParams(messagesFilter(count)))
         query += (query.isEmpty() ? '?' : '&') + nivo::PercentEncodeHeader(param.name) + '='
             + nivo::PercentEncodeQueryValue(param.value);
-    return u"http://127.0.0.1:"_s + QString::number(port()) + u"/api/nivo"_s + nivo::lMESSAGES_END_POINT
+    return u"http://127.0.0.1:"_s + QString::number(port) + u"/api/nivo"_s + nivo::lMESSAGES_END_POINT
         + QString::fromLatin1(query);
 }
 

@@ -24,9 +24,10 @@ public:
     // Points IpHost and Port here.
     void useAsServiceAddress() const;
 
-    // The filter of a messages request for that many messages, and that request as a whole address.
+    // The filter of a messages request for that many messages, and that request as a whole address of
+    // the service listening on that port.
     static nivo::TMessagesFilter messagesFilter(int count);
-    QString messagesUrl(int count) const;
+    static QString messagesUrl(quint16 port, int count);
     // Shared, not copied.
     QByteArray messagesReply(int count) const { return m_replies.value(count); }
 

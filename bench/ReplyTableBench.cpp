@@ -79,14 +79,18 @@ int main(int argc, char *argv[])
 
     if (samples.size() < 2)
         return 0;
-    // Linear growth: the time per message stays the same from the smallest reply to the largest.
+    // Linear growth: the time per message from the smallest reply to the largest. The bare parse does
+    // not stay linear itself once a reply outgrows the caches, so what is judged is whether the table
+    // adds growth of its own on top of the parse's.
     const Sample &small = samples.first();
     const Sample &large = samples.last();
     const double growth = (large.requestMs / large.count) / (small.requestMs / small.count);
     const double parseGrowth = (large.parseMs / large.count) / (small.parseMs / small.count);
-    PrintRow({u"1 growth per message, %L1 → %L2"_s.arg(small.count).arg(large.count),
-              u"%1 → %2 µs"_s.arg(1000 * small.requestMs / small.count, 0, 'f', 1)
-                  .arg(1000 * large.requestMs / large.count, 0, 'f', 1),
-              u"fromJson "_s + Ratio(parseGrowth), Ratio(growth), u"linear (≤ 1.25×)"_s, Verdict(growth <= 1.25)});
+    PrintRow({u"1 growth of the time per message, %L1 → %L2"_s.arg(small.count).arg(large.count),
+              u"%1 → %2 µs (%3)"_s.arg(1000 * small.requestMs / small.count, 0, 'f', 1)
+                  .arg(1000 * large.requestMs / large.count, 0, 'f', 1)
+                  .arg(Ratio(growth)),
+              u"fromJson "_s + Ratio(parseGrowth), Ratio(growth / parseGrowth), u"≤ 1.25× the parse's"_s,
+              Verdict(growth / parseGrowth <= 1.25)});
     return 0;
 }

@@ -156,6 +156,19 @@ void ExecuteRESTRequestToDataSet(const QString &AEndPoint, TRESTRequestMethod AM
     if (TRequestShutdown::Refused())
         abortForShutdown();
 
+    // The body is taken as it arrives, so that a large body is not copied whole from the reply's pieces
+    // once it is complete (a stall of about 160 ms for 44 MB, on top of the transfer).
+    QByteArray received;
+    const auto takeArrived = [reply, &received] {
+        const qint64 available = reply->bytesAvailable();
+        if (available <= 0)
+            return;
+        const qsizetype at = received.size();
+        received.resize(at + available);
+        received.resize(at + qMax<qint64>(0, reply->read(received.data() + at, available)));
+    };
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, takeArrived);
+
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     watchdog.start(timeouts.connect);
@@ -173,7 +186,8 @@ void ExecuteRESTRequestToDataSet(const QString &AEndPoint, TRESTRequestMethod AM
     if (status.toInt() >= 500)
         throw ERESTRequestError(u"O serviço respondeu com o estado %1."_s.arg(status.toInt()));
 
-    LoadJSONToDataSet(reply->readAll(), CharsetOf(reply->rawHeader("Content-Type")), ARootElement, ADataSet);
+    takeArrived();
+    LoadJSONToDataSet(received, CharsetOf(reply->rawHeader("Content-Type")), ARootElement, ADataSet);
 }
 
 } // namespace nivo

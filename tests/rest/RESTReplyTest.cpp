@@ -119,14 +119,34 @@ private slots:
         QCOMPARE(table.HasDeclaredFields(), declared);
     }
 
+    void largeBody_arrivingInPieces_loadsWhole()
+    {
+        QByteArray body = "{\"items\": [";
+        constexpr int Rows = 20000;
+        for (int i = 0; i < Rows; ++i)
+            body += (i ? ","_ba : ""_ba) + "{\"a\": \"" + QByteArray::number(i) + '-' + QByteArray(100, 'x') + "\"}";
+        body += "]}";
+        LoopbackService service;
+        service.enqueue(HttpReply::json(200, body));
+        TMemTable table;
+        ExecuteRESTRequestToDataSet(service.url(u"/api/nivo/x"_s), rmGET, u"k"_s, nullptr, u"items"_s, table,
+                                    QString());
+        QCOMPARE(table.RecordCount(), Rows);
+        QVERIFY(table.Locate(u"a"_s, QString::number(Rows - 1) + u'-' + QString(100, u'x')));
+    }
+
     void redirect_isFollowedWithTheHeaders()
     {
         LoopbackService service;
-        service.enqueue(HttpReply::redirect(service.url(u"/api/nivo/novo"_s).toUtf8()));
+        // The redirect's own body is not part of the reply.
+        HttpReply redirect = HttpReply::redirect(service.url(u"/api/nivo/novo"_s).toUtf8());
+        redirect.body = R"({"items": [{"eea_id": "redirect"}]})";
+        service.enqueue(redirect);
         service.enqueue(HttpReply::json(200, R"({"items": [{"eea_id": "7"}]})"));
         TMemTable table;
         ExecuteRESTRequestToDataSet(service.url(u"/api/nivo/velho"_s), rmGET, u"k"_s, nullptr, u"items"_s, table,
                                     QString());
+        QCOMPARE(table.RecordCount(), 1);
         QCOMPARE(table.FieldAsString(u"eea_id"_s), u"7"_s);
         const QList<HttpRequest> requests = service.requests();
         QCOMPARE(requests.size(), 2);

@@ -3,12 +3,10 @@
 // program pays to put up a window.
 #include "WatchingApplication.h"
 
+#include "app/Language.h"
 #include "app/OrvelViewer.h"
 #include "login/LoginForm.h"
 
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <QWidget>
 
 #include <cstdio>
@@ -39,12 +37,7 @@ int main(int argc, char *argv[])
     TOrvelViewer::InitializeModules();
     WatchingApplication app(argc, argv);
     QApplication::setApplicationName(u"OrvelViewer"_s);
-    if (QLocale::system().language() == QLocale::C)
-        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Portuguese, QLocale::Brazil), u"qtbase"_s, u"_"_s,
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
+    UsePortugueseTexts();
 
     TOrvelViewer viewer;
     app.watch(ExposeOf([&viewer]() -> const QWidget * { return viewer.frmLogin; }), Shown);

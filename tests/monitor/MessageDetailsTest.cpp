@@ -1,6 +1,7 @@
 #include "LoopbackService.h"
 #include "ScriptedDialogService.h"
 #include "ServiceTexts.h"
+#include "TestEnvironment.h"
 
 #include "monitor/OrvelForm.h"
 #include "widgets/AccessoryRow.h"
@@ -20,8 +21,6 @@
 #include <QTest>
 #include <QToolButton>
 #include <QUrlQuery>
-
-#include <ctime>
 
 using namespace Qt::StringLiterals;
 
@@ -161,9 +160,7 @@ class MessageDetailsTest : public QObject
 private slots:
     void initTestCase()
     {
-        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-        qputenv("TZ", "America/Sao_Paulo");
-        tzset();
+        UseBrazilianLocaleAndZone();
     }
 
     void init()

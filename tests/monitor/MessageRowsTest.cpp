@@ -1,3 +1,5 @@
+#include "TestEnvironment.h"
+
 #include "core/Exception.h"
 #include "monitor/DisplayDateTime.h"
 #include "monitor/MessageFilterProxy.h"
@@ -8,8 +10,6 @@
 #include <QPainter>
 #include <QStyleOptionViewItem>
 #include <QTest>
-
-#include <ctime>
 
 using namespace Qt::StringLiterals;
 
@@ -44,10 +44,7 @@ class MessageRowsTest : public QObject
 private slots:
     void initTestCase()
     {
-        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-        // A zone away from UTC, with daylight saving in its past, shows any reading as local time.
-        qputenv("TZ", "America/Sao_Paulo");
-        tzset();
+        UseBrazilianLocaleAndZone();
     }
 
     void formatDisplayDateTime_isoText_showsUtcInLocaleFormat_data()

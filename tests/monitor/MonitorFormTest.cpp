@@ -1,6 +1,7 @@
 #include "LoopbackService.h"
 #include "ScriptedDialogService.h"
 #include "ServiceTexts.h"
+#include "TestEnvironment.h"
 
 #include "monitor/OrvelForm.h"
 #include "widgets/BusyIndicator.h"
@@ -19,8 +20,6 @@
 #include <QTest>
 #include <QToolButton>
 #include <QUrlQuery>
-
-#include <ctime>
 
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
@@ -141,9 +140,7 @@ class MonitorFormTest : public QObject
 private slots:
     void initTestCase()
     {
-        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-        qputenv("TZ", "America/Sao_Paulo");
-        tzset();
+        UseBrazilianLocaleAndZone();
     }
 
     void init()

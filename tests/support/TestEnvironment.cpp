@@ -2,6 +2,10 @@
 
 #include "settings/SettingsPaths.h"
 
+#include <QLocale>
+
+#include <ctime>
+
 TemporaryProfile::TemporaryProfile()
     : m_hadValue(qEnvironmentVariableIsSet("USERPROFILE"))
     , m_oldValue(qgetenv("USERPROFILE"))
@@ -20,4 +24,11 @@ TemporaryProfile::~TemporaryProfile()
 QString TemporaryProfile::settingsFile() const
 {
     return SettingsFilePath();
+}
+
+void UseBrazilianLocaleAndZone()
+{
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    qputenv("TZ", "America/Sao_Paulo");
+    tzset();
 }

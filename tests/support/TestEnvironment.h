@@ -21,3 +21,7 @@ private:
     bool m_hadValue;
     QByteArray m_oldValue;
 };
+
+// Dates as a Brazilian user reads them: the pt_BR locale, and a zone away from UTC with daylight saving in
+// its past, so that any reading left in local time, or any move to UTC, shows.
+void UseBrazilianLocaleAndZone();
